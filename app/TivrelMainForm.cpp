@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -117,8 +116,10 @@ SpinEdit* makeSpinEdit(QWidget* parent, QRect geometry, SpinEdit::Kind kind, dou
     return spin;
 }
 
-QGroupBox* makeGroupBox(QWidget* parent, QRect geometry) {
-    auto* box = new QGroupBox(parent);
+// A group box without caption: an etched frame around its children.
+QFrame* makeGroupBox(QWidget* parent, QRect geometry) {
+    auto* box = new QFrame(parent);
+    box->setFrameStyle(QFrame::Box | QFrame::Sunken);
     box->setGeometry(geometry);
     return box;
 }
@@ -334,7 +335,8 @@ void TForm1::createSettingsPanel() {
 }
 
 void TForm1::showError(const std::string& message) {
-    desktop_.showError(QString::fromUtf8(message), this);
+    // Messages quote 8-bit texts from files and frames as they stand.
+    desktop_.showError(QString::fromLatin1(message), this);
 }
 
 void TForm1::FormCreate() {

@@ -6,7 +6,6 @@
 
 class QCheckBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -48,9 +47,9 @@ public:
     QLabel* Image5 = nullptr;
     QToolButton* SpeedButton17 = nullptr;
     QToolButton* SpeedButton18 = nullptr;
-    QGroupBox* GroupBox14 = nullptr;
+    QFrame* GroupBox14 = nullptr;
     tivrel::Switch* RxSwitch1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
+    QFrame* GroupBox1 = nullptr;
     tivrel::SpinEdit* RxSpinEdit9 = nullptr;
     tivrel::SpinEdit* RxSpinEdit10 = nullptr;
     QFrame* Panel1 = nullptr;

@@ -26,9 +26,11 @@ void appendTextLine(const std::string& path, const std::string& line);
 // is ever overwritten by a rename.
 void renameTextFile(const std::string& from, const std::string& to);
 
+// True for any existing name, a folder included (opening one then fails with code 5).
 bool fileExists(const std::string& path);
 
 // The process's current working directory, without a trailing separator unless it is the root.
+// A working folder that has been removed is code 3.
 std::string currentDirectory();
 
 // Folder + separator + name; the separator is added even when the folder ends in one.

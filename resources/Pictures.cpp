@@ -1,24 +1,92 @@
 #include "resources/Pictures.h"
-// placeholder, being written
+
+#include "platform/Jpeg.h"
+
+#include <QFile>
+#include <QString>
+
 namespace tivrel::pictures {
-static QImage blank(int w, int h) { QImage i(w, h, QImage::Format_RGB32); i.fill(Qt::gray); return i; }
-QImage frontPanel() { return blank(350, 503); }
-QImage co2Output() { return blank(59, 80); }
-QImage o2Output() { return blank(59, 80); }
-QImage linkSymbol() { return blank(30, 16); }
-QImage spreadsheet() { return blank(32, 32); }
-QImage spreadsheetGrey() { return blank(32, 32); }
-QImage loadGlyph() { return blank(32, 32); }
-QImage saveGlyph() { return blank(32, 32); }
-QImage resetGlyph() { return blank(32, 32); }
-QImage sendGlyph() { return blank(80, 32); }
-QImage fetchGlyph() { return blank(80, 32); }
-QImage loadGlyphGrey() { return blank(32, 32); }
-QImage saveGlyphGrey() { return blank(32, 32); }
-QImage resetGlyphGrey() { return blank(32, 32); }
-QImage sendGlyphGrey() { return blank(80, 32); }
-QImage fetchGlyphGrey() { return blank(80, 32); }
-QImage switchOff() { return blank(41, 27); }
-QImage switchOn() { return blank(41, 27); }
-QImage programIcon() { return blank(32, 32); }
+namespace {
+
+// The pictures are compiled in under this prefix (see resources/CMakeLists.txt).
+QString resourcePath(const char* fileName) {
+    return QStringLiteral(":/pictures/") + QLatin1String(fileName);
+}
+
+QImage jpeg(const char* fileName) {
+    QFile file(resourcePath(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return decodeJpeg(file.readAll());
+}
+
+QImage bitmap(const char* fileName) {
+    return QImage(resourcePath(fileName), "BMP");
+}
+
+} // namespace
+
+QImage frontPanel() {
+    return jpeg("front_panel.jpg");
+}
+QImage co2Output() {
+    return jpeg("co2_output.jpg");
+}
+QImage o2Output() {
+    return jpeg("o2_output.jpg");
+}
+QImage linkSymbol() {
+    return jpeg("link.jpg");
+}
+
+QImage spreadsheet() {
+    return bitmap("spreadsheet.bmp");
+}
+QImage spreadsheetGrey() {
+    return bitmap("spreadsheet_grey.bmp");
+}
+
+QImage loadGlyph() {
+    return bitmap("load.bmp");
+}
+QImage saveGlyph() {
+    return bitmap("save.bmp");
+}
+QImage resetGlyph() {
+    return bitmap("reset.bmp");
+}
+QImage sendGlyph() {
+    return bitmap("send.bmp");
+}
+QImage fetchGlyph() {
+    return bitmap("fetch.bmp");
+}
+QImage loadGlyphGrey() {
+    return bitmap("load_grey.bmp");
+}
+QImage saveGlyphGrey() {
+    return bitmap("save_grey.bmp");
+}
+QImage resetGlyphGrey() {
+    return bitmap("reset_grey.bmp");
+}
+QImage sendGlyphGrey() {
+    return bitmap("send_grey.bmp");
+}
+QImage fetchGlyphGrey() {
+    return bitmap("fetch_grey.bmp");
+}
+
+QImage switchOff() {
+    return bitmap("switch_off.bmp");
+}
+QImage switchOn() {
+    return bitmap("switch_on.bmp");
+}
+
+QImage programIcon() {
+    return bitmap("icon.bmp");
+}
+
 } // namespace tivrel::pictures

@@ -5,6 +5,11 @@
 // The window's pictures, compiled into the program. JPEGs are decoded with our libjpeg code;
 // the bitmaps (button glyphs, switch, icons) are BMP files. Each function returns the picture
 // in its stated size; a picture that cannot be decoded gives a null image.
+// The button glyphs, the switch and the program icon stand on the button face RGB(212, 208, 200),
+// the colour of the bottom-left pixel of each, which a button may treat as transparent; the
+// spreadsheet icons stand on the front panel's near-black RGB(6, 6, 6), as they lie on it.
+// The pictures are drawn by resources/draw (tivrel7-draw-pictures) and kept in
+// resources/pictures.
 namespace tivrel::pictures {
 
 QImage frontPanel();      // 350 x 503 JPEG: the device's case (Image3)
