@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QToolButton>
 
 using tivrel::ClickLabel;
@@ -145,10 +146,31 @@ TForm1::TForm1(tivrel::Desktop& desktop, QWidget* parent) : QWidget(parent), des
     setFixedSize(345, 620);
     move(1216, 136);
 
+    Memo.append("\r\n"); // the receive buffer starts with one empty line
     ComPort = new tivrel::ComPort(this);
-    connect(ComPort, &tivrel::ComPort::rxChar, this, &TForm1::ComPortRxChar);
+    Timer1 = new QTimer(this);
     createControls();
+    connectHandlers();
     FormCreate();
+}
+
+void TForm1::connectHandlers() {
+    connect(ComPort, &tivrel::ComPort::rxChar, this, &TForm1::ComPortRxChar);
+    connect(RxSwitch1, &tivrel::Switch::clicked, this, &TForm1::RxSwitch1Click);
+    connect(SpeedButton17, &QToolButton::clicked, this, &TForm1::SpeedButton17Click);
+    connect(SpeedButton18, &QToolButton::clicked, this, &TForm1::SpeedButton18Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(Label3, &ClickLabel::clicked, this, &TForm1::Label3Click);
+    connect(Label4, &ClickLabel::clicked, this, &TForm1::Label4Click);
+    connect(Label5, &ClickLabel::clicked, this, &TForm1::Label5Click);
+    connect(Image6, &ClickLabel::clicked, this, &TForm1::Image6Click);
+    connect(RxLabel1, &ClickLabel::clicked, this, &TForm1::RxLabel1Click);
+    connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 }
 
 TForm1::~TForm1() = default;
@@ -218,8 +240,6 @@ void TForm1::createWindowControls() {
         button->setFont(boldSmall);
         setTextColour(button, kWindowText);
     }
-    connect(SpeedButton17, &QToolButton::clicked, this, &TForm1::SpeedButton17Click);
-    connect(SpeedButton18, &QToolButton::clicked, this, &TForm1::SpeedButton18Click);
 
     GroupBox14 = makeGroupBox(this, QRect(96, 0, 249, 108));
     GroupBox14->setFont(boldSmall);
@@ -229,7 +249,6 @@ void TForm1::createWindowControls() {
     RxSwitch1->setGeometry(25, 64, 49, 29);
     RxSwitch1->setCursor(Qt::PointingHandCursor);
     RxSwitch1->setToolTip(QString::fromUtf8(tivrel::kConnectHint));
-    connect(RxSwitch1, &tivrel::Switch::clicked, this, &TForm1::RxSwitch1Click);
 
     GroupBox1 = makeGroupBox(this, QRect(50, 203, 249, 137));
     setBackground(GroupBox1, kReadingArea);
@@ -481,9 +500,4 @@ void TForm1::SpeedButton17Click() {
     PortNumber = tivrel::previousPortNumber(PortNumber);
     Edit1->setText(text8(tivrel::portNameForNumber(PortNumber)));
     ComPort->setPortName(Edit1->text());
-}
-
-void TForm1::ComPortRxChar(int count) {
-    // Reception of frames is built on this; until then the bytes are taken off the port.
-    ComPort->read(count);
 }

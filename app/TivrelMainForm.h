@@ -1,5 +1,9 @@
 #pragma once
 
+#include "link/Frame.h"
+#include "link/ReceiveBuffer.h"
+#include "settings/SettingsFields.h"
+
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -8,6 +12,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QTimer;
 class QToolButton;
 
 namespace tivrel {
@@ -29,12 +34,35 @@ public:
     ~TForm1() override;
 
     // Handlers, named after their control and event.
-    void FormCreate();
-    void FormClose();
-    void RxSwitch1Click();
-    void SpeedButton17Click();
-    void SpeedButton18Click();
-    void ComPortRxChar(int count);
+    void FormCreate();             // TivrelMainForm.cpp
+    void FormClose();              // TivrelMainForm.cpp
+    void RxSwitch1Click();         // TivrelMainForm.cpp
+    void SpeedButton17Click();     // TivrelMainForm.cpp
+    void SpeedButton18Click();     // TivrelMainForm.cpp
+    void ComPortRxChar(int count); // FormReception.cpp
+    void SpeedButton4Click();      // FormReception.cpp: fetch
+    void SpeedButton3Click();      // FormCommands.cpp: send settings
+    void SpeedButton6Click();      // FormCommands.cpp: factory reset
+    void SpeedButton1Click();      // FormSettingsFile.cpp: load
+    void SpeedButton2Click();      // FormSettingsFile.cpp: save
+    void Timer1Timer();            // FormClock.cpp
+    void Label3Click();            // FormClock.cpp
+    void Label4Click();            // FormClock.cpp
+    void Label5Click();            // FormClock.cpp
+    void Image6Click();            // FormClock.cpp
+    void RxLabel1Click();          // FormClock.cpp
+    void CheckBox1Click();         // FormClock.cpp
+
+    // Steps shared by several handlers.
+    void ShowFrame();           // FormReception.cpp
+    void FieldsFromSpinEdits(); // FormReception.cpp
+    void SpinEditsFromFields(); // FormReception.cpp
+    void FieldsFromFrame();     // FormReception.cpp
+    void SpinEditsFromFrame();  // FormReception.cpp
+    void RefreshLastFrame();    // FormReception.cpp
+    void SetFactorySpinEdits(); // FormReception.cpp
+    void LogFrame();            // FormLog.cpp
+    void FinishLog();           // FormLog.cpp
 
     // Controls of the window itself.
     QLabel* Image3 = nullptr;
@@ -57,6 +85,7 @@ public:
     QCheckBox* CheckBox1 = nullptr;
     QLineEdit* Edit1 = nullptr;
     tivrel::ComPort* ComPort = nullptr;
+    QTimer* Timer1 = nullptr;
 
     // Children of GroupBox14, the settings commands.
     QToolButton* SpeedButton3 = nullptr;
@@ -107,7 +136,14 @@ public:
     tivrel::SpinEdit* RxSpinEdit12 = nullptr;
 
     // State that lives for the whole run.
+    tivrel::ReceiveBuffer Memo; // the receive buffer, one empty line at start
+    tivrel::Frame LastFrame;    // the last frame taken from the buffer, valid or not
+    bool FrameValid = false;    // set by a receive event that completed a valid frame
+    tivrel::SettingsFields SettingsFields;
     std::int32_t PortNumber = 0;
+    std::string ClockMinute;     // 4th and 5th characters of the time text
+    std::string LastFrameMinute; // ClockMinute when the last valid frame was handled
+    std::string LogFileName;     // the CSV log's full path
     bool LogClosed = false;
     std::int32_t LogRowCount = 0;
 
@@ -128,6 +164,7 @@ private:
     void setConnectedState();
     void setDisconnectedState();
     void showError(const std::string& message);
+    void connectHandlers();
 
     tivrel::Desktop& desktop_;
 };
