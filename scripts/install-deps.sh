@@ -6,7 +6,7 @@ packages=(
     build-essential cmake clang-format
     qt6-base-dev qt6-serialport-dev libqt6serialport6 libjpeg-dev libx11-dev libgtest-dev
     xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core fonts-liberation
-    dpkg-dev desktop-file-utils file
+    dpkg-dev desktop-file-utils file clang libclang-rt-14-dev
 )
 
 missing=()
