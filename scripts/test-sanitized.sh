@@ -11,4 +11,5 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_retu
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 # Leaks inside the system's font and graphics libraries are theirs, not the program's.
 export LSAN_OPTIONS="suppressions=$top/scripts/lsan.supp:print_suppressions=0"
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 600
+# The package test is about packaging, not code, and is run on the ordinary build.
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 600 -LE package
