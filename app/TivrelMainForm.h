@@ -146,6 +146,8 @@ public:
     std::string LogFileName;     // the CSV log's full path
     bool LogClosed = false;
     std::int32_t LogRowCount = 0;
+    QString SaveDialog1FileName; // the file chosen in each settings dialog, proposed next time
+    QString OpenDialog1FileName;
 
     // Sets a label's text; labels that grow with their text are resized to it.
     static void setLabelText(QLabel* label, const QString& text);
