@@ -151,6 +151,8 @@ void ComPort::announceWaiting() {
 }
 
 void ComPort::onError(QSerialPort::SerialPortError error) {
+    if (error != QSerialPort::NoError)
+        ++errorEventCount_;
     if (!errorReleasesPort(error) || !port_.isOpen())
         return;
     waiting_.clear();

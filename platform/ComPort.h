@@ -48,8 +48,11 @@ public:
     // the bytes are not out after 100 ms a byte plus 1000 ms. An empty text writes nothing.
     void write(std::string_view text);
 
-    // How many times the device was released because it vanished (for diagnostics and tests).
+    // How many times the device was released because it vanished, and how many error reports
+    // of the port were handled in all (for diagnostics and tests: a port that spins on an error
+    // would report thousands).
     int releasedCount() const { return releasedCount_; }
+    long errorEventCount() const { return errorEventCount_; }
 
 signals:
     // Bytes have been received; `count` is the number waiting.
@@ -68,6 +71,7 @@ private:
     bool writing_ = false;
     bool announcePending_ = false;
     int releasedCount_ = 0;
+    long errorEventCount_ = 0;
 };
 
 } // namespace tivrel
