@@ -151,6 +151,11 @@ TForm1::TForm1(tivrel::Desktop& desktop, QWidget* parent) : QWidget(parent), des
     Timer1 = new QTimer(this);
     createControls();
     connectHandlers();
+    // The clock runs from the window's creation: its first tick comes with the first event
+    // handled, inside the screen-size warning too. Each tick re-arms it for the next second.
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setSingleShot(true);
+    Timer1->start(0);
     FormCreate();
 }
 
@@ -417,6 +422,16 @@ void TForm1::FormClose() {
         showError(error.what());
     }
     ComPort->close();
+    if (!LogClosed) {
+        try {
+            FinishLog();
+        } catch (const tivrel::AppError& error) {
+            // The file stays on disk under the name it has; the user is told once, and the
+            // window closes all the same.
+            LogClosed = true;
+            showError(error.what());
+        }
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

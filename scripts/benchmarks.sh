@@ -56,7 +56,7 @@ cd "$top"
 
 idle_seconds=60
 [ "$quick" = "--quick" ] && idle_seconds=10
-idle=$(TIVREL_IDLE_SECONDS=$idle_seconds "$top/scripts/measure-idle-cpu.sh" | awk -F'[ %]+' '/idle_cpu_percent/ {print $2}')
+idle=$("$top/scripts/measure-idle-cpu.sh" "$build" "$idle_seconds" | sed -E 's/.*: ([0-9.]+)% of one core.*/\1/')
 
 bench_seconds=20
 [ "$quick" = "--quick" ] && bench_seconds=5
