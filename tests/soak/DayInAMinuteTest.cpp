@@ -20,6 +20,14 @@ namespace {
 using tivrel::test::Pty;
 using tivrel::test::WindowFixture;
 
+// An address-checked build keeps freed memory in quarantine on purpose (and finds leaks by
+// itself), so its resident size says nothing about leaks.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kMeasuresMemory = false;
+#else
+constexpr bool kMeasuresMemory = true;
+#endif
+
 long residentKilobytes() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
@@ -116,9 +124,10 @@ TEST_F(DayInAMinute, OneRowPerClockMinuteForTwentyFourHours) {
     }
     // A leak of even a few bytes a frame would show over 82 800 frames; the bound leaves room
     // for the allocator's and Qt's caches settling.
-    EXPECT_LT(residentAtTheEnd - residentAfterAnHour, 2048)
-        << "resident memory grew from " << residentAfterAnHour << " kB to " << residentAtTheEnd
-        << " kB";
+    if (kMeasuresMemory)
+        EXPECT_LT(residentAtTheEnd - residentAfterAnHour, 2048)
+            << "resident memory grew from " << residentAfterAnHour << " kB to " << residentAtTheEnd
+            << " kB";
 }
 
 } // namespace
