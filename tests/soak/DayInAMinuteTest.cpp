@@ -124,10 +124,11 @@ TEST_F(DayInAMinute, OneRowPerClockMinuteForTwentyFourHours) {
     }
     // A leak of even a few bytes a frame would show over 82 800 frames; the bound leaves room
     // for the allocator's and Qt's caches settling.
-    if (kMeasuresMemory)
+    if (kMeasuresMemory) {
         EXPECT_LT(residentAtTheEnd - residentAfterAnHour, 2048)
             << "resident memory grew from " << residentAfterAnHour << " kB to " << residentAtTheEnd
             << " kB";
+    }
 }
 
 } // namespace
