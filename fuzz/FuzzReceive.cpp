@@ -1,12 +1,15 @@
 // Bytes arriving at the receive handler: the receive buffer, the taking and validation of
-// frames, the display step's conversions and the settings copy, in the order the handler runs
-// them. The input is cut into events at the bytes' own values so that frames split anywhere.
+// frames, the display step's conversions, the settings copy and the log row, in the order the
+// handler runs them. The input is cut into events at the bytes' own values so that frames split
+// anywhere.
 #include "link/Frame.h"
 #include "link/ReceiveBuffer.h"
 #include "link/ShowFrame.h"
+#include "log/LogRow.h"
 #include "platform/AppError.h"
 #include "settings/Conversions.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -41,6 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             try {
                 tivrel::showFrame(frame, display);
                 tivrel::fieldsFromFrame(frame, fields);
+                const std::string row = tivrel::formatLogRow("12:34", frame);
+                if (std::count(row.begin(), row.end(), ';') < 8)
+                    std::abort(); // a row always has its nine fields
                 tivrel::refreshLastFrame(fields, frame);
             } catch (const tivrel::ConvertError&) {
             }
