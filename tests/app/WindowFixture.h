@@ -3,6 +3,7 @@
 #include "app/TivrelMainForm.h"
 #include "platform/TextFile.h"
 #include "tests/app/FakeDesktop.h"
+#include "tests/support/WaitFor.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,17 +16,19 @@
 
 namespace tivrel::test {
 
-// Runs each test in a fresh working folder, where the window reads and writes tivrel7.ini.
-class WindowFixture : public ::testing::Test {
+// Runs each test in a fresh working folder, where the window reads and writes tivrel7.ini, with
+// a window whose desktop the test answers.
+template <typename DesktopType> class BasicWindowFixture : public ::testing::Test {
 protected:
-    WindowFixture() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
-    ~WindowFixture() override {
+    BasicWindowFixture() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    ~BasicWindowFixture() override {
         form.reset();
         QDir::setCurrent(previous_);
     }
 
     std::string statePath() const { return folder_.filePath("tivrel7.ini").toStdString(); }
     std::string folderPath() const { return folder_.path().toStdString(); }
+    QString pathIn(const QString& name) const { return folder_.filePath(name); }
 
     void writeState(const std::string& bytes) {
         QFile file(QString::fromStdString(statePath()));
@@ -46,19 +49,17 @@ protected:
     void closeWindow() { form->close(); }
 
     template <typename Condition> static bool waitFor(Condition condition, int ms = 2000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition() && clock.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return condition();
+        return test::waitFor(condition, ms);
     }
 
-    FakeDesktop desktop;
+    DesktopType desktop;
     std::unique_ptr<TForm1> form;
 
 private:
     QTemporaryDir folder_;
     QString previous_;
 };
+
+using WindowFixture = BasicWindowFixture<FakeDesktop>;
 
 } // namespace tivrel::test

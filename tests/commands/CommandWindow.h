@@ -3,7 +3,7 @@
 #include "app/TivrelMainForm.h"
 #include "platform/SpinEdit.h"
 #include "platform/Switch.h"
-#include "tests/app/FakeDesktop.h"
+#include "tests/app/WindowFixture.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -41,27 +41,15 @@ public:
 // contrast.
 using SpinTexts = std::array<QString, 6>;
 
-// Each test runs in a fresh working folder with a window whose desktop the test answers.
-class CommandWindow : public ::testing::Test {
+// Each test runs in a fresh working folder with a window whose desktop the test answers, and
+// may act inside the window's pauses.
+class CommandWindow : public BasicWindowFixture<PausingDesktop> {
 protected:
-    CommandWindow() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
-    ~CommandWindow() override {
-        form.reset();
-        QDir::setCurrent(previous_);
-    }
-
-    std::string folderPath() const { return folder_.path().toStdString(); }
-    QString pathIn(const QString& name) const { return folder_.filePath(name); }
-
     // A shown window, connected to the port at `port` (a pseudo-terminal or the simulator's
     // link); the pause after opening is not waited for.
     TForm1& connectTo(const std::string& port) {
-        const std::string state = port + "\r\n10\r\n20\r\n345\r\n620\r\n";
-        QFile file(QStringLiteral("tivrel7.ini"));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(state.data(), static_cast<qint64>(state.size()));
-        file.close();
-        form = std::make_unique<TForm1>(desktop);
+        writeState(port + "\r\n10\r\n20\r\n345\r\n620\r\n");
+        create();
         form->show();
         (void)QTest::qWaitForWindowExposed(form.get());
         const bool realPauses = desktop.realPauses;
@@ -97,21 +85,6 @@ protected:
         return {form->RxSpinEdit7,  form->RxSpinEdit8, form->RxSpinEdit11,
                 form->RxSpinEdit12, form->RxSpinEdit9, form->RxSpinEdit10};
     }
-
-    template <typename Condition> static bool waitFor(Condition condition, int ms = 2000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition() && clock.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return condition();
-    }
-
-    PausingDesktop desktop;
-    std::unique_ptr<TForm1> form;
-
-private:
-    QTemporaryDir folder_;
-    QString previous_;
 };
 
 inline const SpinTexts kFactoryTexts{QStringLiteral("6,90"), QStringLiteral("7,10"),

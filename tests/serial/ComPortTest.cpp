@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "tests/support/Pty.h"
+#include "tests/support/WaitFor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,17 +17,9 @@ using namespace std::chrono_literals;
 using tivrel::ComPort;
 using tivrel::ComPortError;
 using tivrel::test::Pty;
+using tivrel::test::waitFor;
 
 namespace {
-
-// Runs the event loop until the condition holds or the time is up.
-template <typename Condition> bool waitFor(Condition condition, int milliseconds = 2000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return condition();
-}
 
 std::string openError(const QString& name) {
     ComPort port;
