@@ -1,6 +1,7 @@
 // The settings file reader: any file content is read into the fields and the receive buffer,
 // converted the way a load converts it, and refreshed into the frame, without a crash and
 // without a field past the fifteenth; a failure is always the program's own error.
+#include "fuzz/FuzzInputFile.h"
 #include "link/Frame.h"
 #include "platform/AppError.h"
 #include "platform/NumberText.h"
@@ -8,10 +9,8 @@
 #include "settings/SettingsFile.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 namespace {
 // Stands in for the spin edits: a load only needs somewhere to put the numbers.
@@ -24,17 +23,7 @@ public:
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = [] {
-        char name[] = "/tmp/tivrel7-fuzz-settings-XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd >= 0)
-            close(fd);
-        return std::string(name);
-    }();
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(data, 1, size, file);
-        std::fclose(file);
-    }
+    const std::string& path = tivrel::fuzz::inputFile(data, size);
     tivrel::SettingsFields fields;
     tivrel::ReceiveBuffer buffer;
     buffer.append("\r\n");

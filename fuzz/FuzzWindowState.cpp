@@ -1,27 +1,16 @@
 // The window-state file: any file content is read, counted and converted without a crash; a
 // failure is always the program's own error.
 #include "app/WindowState.h"
+#include "fuzz/FuzzInputFile.h"
 #include "platform/AppError.h"
 #include "platform/NumberText.h"
 #include "platform/TextFile.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = [] {
-        char name[] = "/tmp/tivrel7-fuzz-state-XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd >= 0)
-            close(fd);
-        return std::string(name);
-    }();
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(data, 1, size, file);
-        std::fclose(file);
-    }
+    const std::string& path = tivrel::fuzz::inputFile(data, size);
     try {
         const auto lines = tivrel::readTextLines(path);
         if (lines.size() == tivrel::kStateFileLineCount) {
