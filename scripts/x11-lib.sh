@@ -3,6 +3,11 @@
 # Starts Xvfb on a free display with a 1024 x 768 screen; sets DISPLAY and XVFB_PID.
 start_xvfb() {
     local fdfile
+    if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+        XDG_RUNTIME_DIR="$(mktemp -d)"
+        chmod 700 "$XDG_RUNTIME_DIR"
+        export XDG_RUNTIME_DIR
+    fi
     fdfile="$(mktemp)"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
     XVFB_PID=$!
