@@ -14,19 +14,10 @@ quick="${1:-}"
 build="${TIVREL_BUILD_DIR:-$top/build}"
 source "$top/scripts/x11-lib.sh"
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+begin_run
+work=$WORK
 start_xvfb
-
-"$build/tools/tivrel7-sim" --link "$work/ttyTivrel7" --interval-ms 1000 >/dev/null 2>&1 &
-pids+=($!)
-wait_until 10 test -e "$work/ttyTivrel7"
+start_simulator "$build/tools/tivrel7-sim" "$work/ttyTivrel7" --interval-ms 1000
 printf '%s\r\n20\r\n30\r\n345\r\n620\r\n' "$work/ttyTivrel7" >"$work/tivrel7.ini"
 
 # Start-up: ten warm starts (the first one, not counted, warms the caches).
@@ -47,9 +38,9 @@ stay=20
 memory=$!
 wait_for_window 'PH Controller' >/dev/null
 sleep 0.5
-xdotool mousemove $((20 + 49)) $((30 + 78)) click 1
+click_at 20 30 $SWITCH_AT
 sleep 1
-xdotool mousemove $((20 + 256)) $((30 + 186)) click 1
+click_at 20 30 $CHECK_BOX_AT
 wait "$memory"
 peak_mb=$(awk '/peak_rss_kb/ {printf "%.1f", $2 / 1024}' "$work/memory.txt")
 cd "$top"

@@ -13,31 +13,18 @@ for program in "$tivrel7" "$sim"; do
 done
 source "$top/scripts/x11-lib.sh"
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+begin_run
+work=$WORK
 fail() { echo "measure-idle-cpu: $*" >&2; exit 1; }
 
 start_xvfb || fail "Xvfb did not start"
-"$sim" --link "$work/ttyTivrel7" --interval-ms 1000 >"$work/sim.log" 2>&1 &
-pids+=($!)
-wait_until 10 test -e "$work/ttyTivrel7" || fail "the simulator made no link"
-
+start_simulator "$sim" "$work/ttyTivrel7" --interval-ms 1000 || fail "the simulator made no link"
 left=20 top_edge=30
-printf '%s\r\n%s\r\n%s\r\n345\r\n620\r\n' "$work/ttyTivrel7" "$left" "$top_edge" >"$work/tivrel7.ini"
-(cd "$work" && exec "$tivrel7") >"$work/tivrel7.log" 2>&1 &
-app=$!
-pids+=($app)
-[ -n "$(wait_for_window 'PH Controller')" ] || fail "no window appeared"
-sleep 0.5
-xdotool mousemove $((left + 49)) $((top_edge + 78)) click 1 # the switch: connect
-xdotool mousemove 600 600                                   # no hover over the window
-sleep 3                                                     # connected, frames arriving
+start_program "$tivrel7" "$work" "$work/ttyTivrel7" "$left" "$top_edge" || fail "no window appeared"
+app=$APP
+click_at "$left" "$top_edge" $SWITCH_AT # connect
+xdotool mousemove 600 600               # no hover over the window
+sleep 3                                 # connected, frames arriving
 
 # utime and stime are fields 14 and 15; counting starts after the ")" closing the name.
 cpu_ticks() { sed 's/.*) //' "/proc/$app/stat" | awk '{ print $12 + $13 }'; }

@@ -15,24 +15,17 @@ source "$top/scripts/x11-lib.sh"
 
 demo="$top/demo"
 mkdir -p "$demo"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-}
-trap cleanup EXIT
+begin_run # the run's own work folder holds the simulator's and the program's output
 
 if [ -z "$device" ]; then
     device="$demo/ttyTivrel7"
-    "$build/tools/tivrel7-sim" --link "$device" >"$demo/tivrel7-sim.log" 2>&1 &
-    pids+=($!)
-    wait_until 10 test -e "$device" || { echo "the simulator did not start" >&2; exit 1; }
+    start_simulator "$build/tools/tivrel7-sim" "$device" || { echo "the simulator did not start" >&2; exit 1; }
     echo "Simulated Tivrel-7 at $device"
 fi
 left=100 top_edge=60
-printf '%s\r\n%s\r\n%s\r\n345\r\n620\r\n' "$device" "$left" "$top_edge" >"$demo/tivrel7.ini"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    printf '%s\r\n%s\r\n%s\r\n345\r\n620\r\n' "$device" "$left" "$top_edge" >"$demo/tivrel7.ini"
     echo "Starting tivrel7 in $demo; click the switch to connect."
     (cd "$demo" && exec "$build/app/tivrel7")
     exit 0
@@ -40,15 +33,11 @@ fi
 
 start_xvfb || { echo "Xvfb did not start" >&2; exit 1; }
 echo "No display: running in a private X server ($DISPLAY)."
-(cd "$demo" && exec "$build/app/tivrel7") >"$demo/tivrel7.log" 2>&1 &
-app=$!
-pids+=($app)
-[ -n "$(wait_for_window 'PH Controller')" ] || { echo "no window appeared" >&2; exit 1; }
-sleep 0.5
-xdotool mousemove $((left + 49)) $((top_edge + 78)) click 1
+start_program "$build/app/tivrel7" "$demo" "$device" "$left" "$top_edge" \
+    || { echo "no window appeared" >&2; exit 1; }
+click_at "$left" "$top_edge" $SWITCH_AT
 sleep 3 # a frame or two arrive
 import -window root -crop "345x620+$left+$top_edge" +repage "$demo/tivrel7-connected.png"
 echo "Screenshot of the connected window: $demo/tivrel7-connected.png"
-"$build/tests/e2e/tivrel7-close-window" "PH Controller" || true
-wait_until 10 bash -c "! kill -0 $app 2>/dev/null" || true
+close_program "$build/tests/e2e/tivrel7-close-window" || true
 echo "Program closed; its files are in $demo (tivrel7.ini, CSV logs)."

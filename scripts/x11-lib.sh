@@ -41,3 +41,55 @@ wait_until() {
     done
     return 1
 }
+
+# A run of the real program: a work folder, the processes started for it, and a cleanup on exit
+# that stops them and the X server and removes the folder. Sets WORK and PIDS.
+begin_run() {
+    WORK="$(mktemp -d)"
+    PIDS=()
+    trap end_run EXIT
+}
+end_run() {
+    local pid
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+
+# Starts the simulated device with its link at $2 (further arguments go to it) and waits for
+# the link: start_simulator SIM LINK [ARGS...]
+start_simulator() {
+    local sim=$1 link=$2
+    shift 2
+    "$sim" --link "$link" "$@" >"$WORK/sim.log" 2>&1 &
+    PIDS+=($!)
+    wait_until 10 test -e "$link"
+}
+
+# Writes a tivrel7.ini naming the port and the window's left and top edge into FOLDER, starts
+# the program there and waits for its window: start_program TIVREL7 FOLDER PORT LEFT TOP.
+# Sets APP to its process id.
+start_program() {
+    local program=$1 folder=$2 port=$3 left=$4 top=$5
+    printf '%s\r\n%s\r\n%s\r\n345\r\n620\r\n' "$port" "$left" "$top" >"$folder/tivrel7.ini"
+    (cd "$folder" && exec "$program") >"$WORK/tivrel7.log" 2>&1 &
+    APP=$!
+    PIDS+=($APP)
+    [ -n "$(wait_for_window 'PH Controller')" ] || return 1
+    sleep 0.5
+}
+
+# Clicks a point of the window whose top left corner is at LEFT, TOP: click_at LEFT TOP X Y.
+click_at() { xdotool mousemove $(($1 + $3)) $(($2 + $4)) click 1; }
+# The connection switch and the logging check box, in window coordinates.
+SWITCH_AT="49 78"
+CHECK_BOX_AT="256 186"
+
+# Asks the program's window to close and waits until the program has ended with status 0:
+# close_program CLOSE_WINDOW_TOOL
+close_program() {
+    "$1" "PH Controller" || return 1
+    for _ in $(seq 1 100); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$APP" 2>/dev/null && return 1
+    wait "$APP"
+}

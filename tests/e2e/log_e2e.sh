@@ -9,14 +9,8 @@ here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/../../scripts/x11-lib.sh"
 export LC_ALL=C
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+begin_run
+work=$WORK
 fail() {
     echo "FAIL: $*" >&2
     ls -la "$work" >&2 || true
@@ -24,21 +18,13 @@ fail() {
 }
 
 start_xvfb || fail "Xvfb did not start"
-"$sim" --link "$work/ttyTivrel7" --interval-ms 300 --seed 11 >"$work/sim.log" 2>&1 &
-pids+=($!)
-wait_until 10 test -e "$work/ttyTivrel7" || fail "the simulator made no link"
-
+start_simulator "$sim" "$work/ttyTivrel7" --interval-ms 300 --seed 11 || fail "the simulator made no link"
 left=20 top=30
-printf '%s\r\n%s\r\n%s\r\n345\r\n620\r\n' "$work/ttyTivrel7" "$left" "$top" >"$work/tivrel7.ini"
-(cd "$work" && exec "$tivrel7") >"$work/tivrel7.log" 2>&1 &
-app=$!
-pids+=($app)
-[ -n "$(wait_for_window 'PH Controller')" ] || fail "no window appeared"
-sleep 0.5
+start_program "$tivrel7" "$work" "$work/ttyTivrel7" "$left" "$top" || fail "no window appeared"
 
-xdotool mousemove $((left + 49)) $((top + 78)) click 1 # the switch
+click_at "$left" "$top" $SWITCH_AT
 sleep 1
-xdotool mousemove $((left + 256)) $((top + 186)) click 1 # the check box
+click_at "$left" "$top" $CHECK_BOX_AT
 
 date_part='[0-9][0-9]-[0-9][0-9]-[0-9][0-9]'
 start_pattern="^$date_part \{[0-9]{6}\}\.csv$"
@@ -54,10 +40,7 @@ wait_until 5 bash -c "[ \$(wc -l <'$work/$started') -ge 2 ]" || fail "the log ho
 sed -n 2p "$work/$started" | grep -qE "$row_pattern" || fail "first row: $(sed -n 2p "$work/$started" | od -c)"
 content="$(cat "$work/$started")"
 
-"$close_window" "PH Controller" || fail "the window could not be asked to close"
-for _ in $(seq 1 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "the program did not end after its window was closed"
-wait "$app" || fail "the program ended with status $?"
+close_program "$close_window" || fail "the program did not end cleanly after its window was closed"
 
 [ -e "$work/$started" ] && fail "the log kept its start name"
 finished="$(log_file "$end_pattern")"
