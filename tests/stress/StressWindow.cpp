@@ -5,6 +5,7 @@
 #include "platform/ComPort.h"
 #include "platform/SpinEdit.h"
 #include "platform/Switch.h"
+#include "tests/app/ControlStates.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -70,22 +71,7 @@ void StressWindow::clickSwitch() {
 void StressWindow::expectConnectedState(bool connected) {
     TForm1& w = window();
     EXPECT_EQ(w.RxSwitch1->isOn(), connected);
-    EXPECT_EQ(w.Edit1->isEnabled(), !connected);
-    EXPECT_EQ(w.SpeedButton17->isEnabled(), !connected);
-    EXPECT_EQ(w.SpeedButton18->isEnabled(), !connected);
-    EXPECT_EQ(w.GroupBox14->isEnabled(), connected);
-    EXPECT_EQ(w.RxSwitch1->toolTip(), connected ? QStringLiteral("Rozłącz z Tivrel-7")
-                                                : QStringLiteral("Połącz z Tivrel-7"));
-    for (QToolButton* cover :
-         {w.SpeedButton10, w.SpeedButton11, w.SpeedButton12, w.SpeedButton13, w.SpeedButton14})
-        EXPECT_EQ(cover->isVisible(), !connected);
-    EXPECT_EQ(w.Panel2->isVisible(), !connected);
-    for (SpinEdit* spin : {w.RxSpinEdit7, w.RxSpinEdit8, w.RxSpinEdit9, w.RxSpinEdit10,
-                           w.RxSpinEdit11, w.RxSpinEdit12})
-        EXPECT_EQ(spin->isEnabled(), connected);
-    EXPECT_EQ(w.Image5->isVisible(), !connected);
-    EXPECT_EQ(w.Image6->isVisible(), connected);
-    EXPECT_EQ(w.CheckBox1->isEnabled(), connected);
+    expectControlState(w, connected);
     if (!connected) {
         EXPECT_FALSE(w.Label7->isVisible());
     }
