@@ -34,8 +34,9 @@ std::optional<QString> runFileDialog(QFileDialog::AcceptMode mode, const FileDia
                                      QWidget* owner) {
     QFileDialog dialog(owner);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                       : QFileDialog::AnyFile);
+    // Both dialogs give back any name typed, also one of a file that does not exist: a load
+    // of such a name then reports "File not found".
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDirectory(request.initialFolder);
     dialog.setNameFilters(nameFilters(request.filter));
